@@ -1,0 +1,33 @@
+// A 32-bit reference counter changed only by the processor's atomic operations.
+#pragma once
+
+#include <cstdint>
+
+#ifdef _WIN32
+extern "C" __declspec(dllimport) long __stdcall InterlockedIncrement(long volatile* value);
+extern "C" __declspec(dllimport) long __stdcall InterlockedDecrement(long volatile* value);
+#else
+#include <atomic>
+#endif
+
+namespace platform {
+
+class atomic_counter {
+ public:
+  // Both return the new value.
+#ifdef _WIN32
+  std::int32_t increment() noexcept { return InterlockedIncrement(&value_); }
+  std::int32_t decrement() noexcept { return InterlockedDecrement(&value_); }
+
+ private:
+  long volatile value_ = 0;
+#else
+  std::int32_t increment() noexcept { return value_.fetch_add(1, std::memory_order_relaxed) + 1; }
+  std::int32_t decrement() noexcept { return value_.fetch_sub(1, std::memory_order_acq_rel) - 1; }
+
+ private:
+  std::atomic<std::int32_t> value_{0};
+#endif
+};
+
+}  // namespace platform
