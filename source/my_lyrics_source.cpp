@@ -1,6 +1,5 @@
 #include "source/my_lyrics_source.h"
 
-#include <cstring>
 
 #include "component/find_unique_service.h"
 #include "platform/call_stack.h"
