@@ -23,6 +23,8 @@ constexpr std::size_t kShrinkThreshold = 32;
 
 // The byte count of `text` up to `max_length` or its first NUL.
 std::size_t bounded_length(const char* text, std::size_t max_length) noexcept {
+  // Nothing to read: the pointer may be null, as an empty std::string_view's is.
+  if (max_length == 0) return 0;
   const void* nul = std::memchr(text, '\0', max_length);
   return nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - text)
                         : max_length;

@@ -13,7 +13,15 @@ page_source pages_from_map(std::vector<std::pair<std::string, std::string>> page
   };
 }
 
+void call_faults::count(const char* operation) {
+  ++calls_;
+  if (calls_ == failing_call_) {
+    throw panel_fault("panel fault at call " + std::to_string(calls_) + " (" + operation + ")");
+  }
+}
+
 bool panel_host::DownloadPage(pfc::string_base& out, const char* user_agent, const char* address) {
+  if (faults_ != nullptr) faults_->count("DownloadPage");
   downloads_.push_back({user_agent, address});
   const std::optional<std::string> page = pages_(address);
   if (!page) return false;
@@ -23,14 +31,14 @@ bool panel_host::DownloadPage(pfc::string_base& out, const char* user_agent, con
 }
 
 void result_item::SetInfo(const char* artist_text, const char* album_text, const char* title_text) {
-  calls.emplace_back("SetInfo");
+  count("SetInfo");
   artist = artist_text;
   album = album_text;
   title = title_text;
 }
 
 void result_item::SetSource(const char* first, const char* second, GUID source, std::int32_t kind_value) {
-  calls.emplace_back("SetSource");
+  count("SetSource");
   first_source = first;
   second_source = second;
   source_guid = source;
@@ -38,30 +46,37 @@ void result_item::SetSource(const char* first, const char* second, GUID source, 
 }
 
 void result_item::SetSynced(std::int32_t value) {
-  calls.emplace_back("SetSynced");
+  count("SetSynced");
   synced = value;
 }
 
 void result_item::SetLyricText(const char* text) {
-  calls.emplace_back("SetLyricText");
+  count("SetLyricText");
   lyric = text;
 }
 
 void result_item::SetExtra(std::int32_t value) {
-  calls.emplace_back("SetExtra");
+  count("SetExtra");
   extra = value;
 }
 
-void result_item::reserved_slot_5() { calls.emplace_back("reserved_slot_5"); }
+void result_item::reserved_slot_5() { count("reserved_slot_5"); }
+
+// The failing call raises before it is recorded or does anything.
+void result_item::count(const char* operation) {
+  if (faults_ != nullptr) faults_->count(operation);
+  calls.emplace_back(operation);
+}
 
 void result_item::GetSource(pfc::string_base& first, pfc::string_base& second) {
-  calls.emplace_back("GetSource");
+  count("GetSource");
   first.set_text(first_source.c_str(), first_source.size());
   second.set_text(second_source.c_str(), second_source.size());
 }
 
 lyric_result_item* result_list::NewItem() {
-  items_.push_back(std::make_unique<result_item>());
+  if (faults_ != nullptr) faults_->count("NewItem");
+  items_.push_back(std::make_unique<result_item>(faults_));
   return items_.back().get();
 }
 

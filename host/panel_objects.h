@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,33 @@ using page_source = std::function<std::optional<std::string>(const std::string& 
 
 // A page source over a fixed map from address to page.
 page_source pages_from_map(std::vector<std::pair<std::string, std::string>> pages);
+
+// The error the panel's objects raise when a test makes them fail on purpose.
+class panel_fault : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Makes the panel's objects fail on purpose, to see what the component does when the panel
+// raises in the middle of its work. Every call made on a host, list or item that shares the
+// plan is numbered from 1; the call numbered `fail_at` raises panel_fault("panel fault at call
+// N (Operation)") before doing anything, and the calls after it work again.
+class call_faults {
+ public:
+  // Restarts the numbering; 0 makes no call fail.
+  void fail_at(std::size_t call) noexcept {
+    failing_call_ = call;
+    calls_ = 0;
+  }
+  // The calls numbered since the last fail_at, the failing one included.
+  std::size_t calls() const noexcept { return calls_; }
+  // Numbers one call of `operation`; raises when it is the failing one.
+  void count(const char* operation);
+
+ private:
+  std::size_t failing_call_ = 0;
+  std::size_t calls_ = 0;
+};
 
 struct download_record {
   std::string user_agent;
@@ -37,15 +65,20 @@ class panel_host : public counted<lyric_source_host> {
   bool DownloadPage(pfc::string_base& out, const char* user_agent, const char* address) override;
 
   const std::vector<download_record>& downloads() const noexcept { return downloads_; }
+  // Numbers every DownloadPage in `faults` (null: none), which must outlive the host's use.
+  void set_faults(call_faults* faults) noexcept { faults_ = faults; }
 
  private:
   page_source pages_;
   std::vector<download_record> downloads_;
+  call_faults* faults_ = nullptr;
 };
 
 class result_item : public lyric_result_item {
  public:
   result_item() = default;
+  // An item whose every operation is numbered in `faults` (null: none).
+  explicit result_item(call_faults* faults) noexcept : faults_(faults) {}
   result_item(const result_item&) = delete;
   result_item& operator=(const result_item&) = delete;
   virtual ~result_item() = default;
@@ -67,6 +100,11 @@ class result_item : public lyric_result_item {
   std::int32_t kind = -1;
   std::int32_t extra = -1;
   std::optional<std::string> lyric;
+
+ private:
+  void count(const char* operation);
+
+  call_faults* faults_ = nullptr;
 };
 
 class result_list : public counted<lyric_result_list> {
@@ -77,9 +115,12 @@ class result_list : public counted<lyric_result_list> {
 
   // The items handed out, in order; they stay valid as long as the list.
   const std::deque<std::unique_ptr<result_item>>& items() const noexcept { return items_; }
+  // Numbers every NewItem, and every operation of the items made after it, in `faults`.
+  void set_faults(call_faults* faults) noexcept { faults_ = faults; }
 
  private:
   std::deque<std::unique_ptr<result_item>> items_;
+  call_faults* faults_ = nullptr;
 };
 
 // An action service that remembers the values it was run with.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "scrape/site.h"
+#include "text/find_marker.h"
 #include "text/text_helpers.h"
 
 namespace melodara {
@@ -40,7 +41,7 @@ bool TitleFits(std::string_view requested, std::string_view song) {
 // A table is named by the album box in its segment or, without one, by its left header cell,
 // whose text may sit inside a tag such as a link.
 std::string_view AlbumName(std::string_view segment) {
-  const std::size_t box = segment.find("<div class=\"album_cover_box");
+  const std::size_t box = FindMarker(segment, "<div class=\"album_cover_box");
   if (box != std::string_view::npos) return ExtractBetween(segment, box, {"<strong>", "</strong>"});
   const std::string_view header = ExtractBetween(segment, 0, {"<th class=\"left", ">", "</th>"});
   const std::size_t tag_end = header.find('>');
@@ -58,14 +59,16 @@ std::string SiteAddress(std::string_view path, std::string_view rest) {
 void ScanRows(const item_context& context, std::string_view rows, const std::string& album,
               std::string_view requested_title) {
   std::size_t row_start = 0;
-  for (std::size_t row_end = rows.find(kRowEnd); row_end != std::string_view::npos;
-       row_end = rows.find(kRowEnd, row_start)) {
+  for (std::size_t row_end = FindMarker(rows, kRowEnd); row_end != std::string_view::npos;
+       row_end = FindMarker(rows, kRowEnd, row_start)) {
     const std::string_view row = rows.substr(row_start, row_end - row_start);
     row_start = row_end + kRowEnd.size();
-    const std::string_view song = ExtractBetween(row, 0, {kLyricLink, ">", "</a>"});
+    // Both cuts of the lyric link start where the link is (nowhere: both are empty).
+    const std::size_t lyric_link = FindMarker(row, kLyricLink);
+    const std::string_view song = ExtractBetween(row, lyric_link, {kLyricLink, ">", "</a>"});
     if (!TitleFits(requested_title, song)) continue;
     const std::string title(song);
-    const std::string_view lyric = ExtractBetween(row, 0, {kLyricLink, "\""});
+    const std::string_view lyric = ExtractBetween(row, lyric_link, {kLyricLink, "\""});
     if (!lyric.empty()) AddResultItem(context, 0, album, title, SiteAddress("/texty-pisni/", lyric));
     const std::string_view karaoke = ExtractBetween(row, 0, {kKaraokeLink, "\""});
     if (!karaoke.empty()) AddResultItem(context, 1, album, title, SiteAddress("/karaoke/", karaoke));
@@ -85,10 +88,10 @@ void ScanArtistPage(lyric_source_host& host, const char* requested_title, std::s
   pfc::string8 downloaded;
   const std::string_view page = DownloadSitePage(host, address.get_text(), downloaded);
 
-  const std::size_t left = page.find("<div id=\"left_column");
+  const std::size_t left = FindMarker(page, "<div id=\"left_column");
   if (left == std::string_view::npos) ThrowInvalidPosition();
   std::string_view region = page.substr(left);
-  region = region.substr(0, region.find("<div id=\"right_column"));
+  region = region.substr(0, FindMarker(region, "<div id=\"right_column"));
 
   const std::string artist_text(artist);
   const item_context context{list, source_guid, artist_text};
@@ -96,12 +99,12 @@ void ScanArtistPage(lyric_source_host& host, const char* requested_title, std::s
   // Each segment runs from the end of the previous table up to the next "</table>", so an album
   // box or header cell that stands before a table names it.
   std::size_t segment_start = 0;
-  for (std::size_t table_end = region.find(kTableEnd); table_end != std::string_view::npos;
-       table_end = region.find(kTableEnd, segment_start)) {
+  for (std::size_t table_end = FindMarker(region, kTableEnd); table_end != std::string_view::npos;
+       table_end = FindMarker(region, kTableEnd, segment_start)) {
     const std::string_view segment = region.substr(segment_start, table_end - segment_start);
     segment_start = table_end + kTableEnd.size();
     const std::string album(AlbumName(segment));
-    const std::size_t table = segment.find("<table");
+    const std::size_t table = FindMarker(segment, "<table");
     if (table == std::string_view::npos) ThrowInvalidPosition();
     ScanRows(context, segment.substr(table), album, title);
   }

@@ -2,6 +2,7 @@
 // pair a time tag with a line: new Array(new Array("00:12.40", "line"), ...);
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,7 @@ namespace melodara {
 // substitution alone: both strings pass byte for byte, escapes and references included.
 // Empty when the page has no array or an empty one.
 //   ConvertKaraokeScript("var syltG = new Array(new Array(\"0:01\", \"Hi\"));") == "[0:01]Hi\r\n"
-[[nodiscard]] std::string ConvertKaraokeScript(std::string_view page);
+// `room_after` bytes are reserved behind the lines for a caller that appends to them.
+[[nodiscard]] std::string ConvertKaraokeScript(std::string_view page, std::size_t room_after = 0);
 
 }  // namespace melodara

@@ -4,6 +4,7 @@
 
 #include "scrape/artist_page.h"
 #include "scrape/site.h"
+#include "text/find_marker.h"
 #include "text/text_helpers.h"
 #include "text/url_encode.h"
 
@@ -35,15 +36,15 @@ bool SearchSite(lyric_source_host& host, const lyric_search_request& request,
   const std::string_view page = DownloadSitePage(host, address.get_text(), downloaded);
 
   // The artist list begins with its own opening tag and stops before the first "</ul>" after it.
-  const std::size_t list_start = page.find("<ul class='artist'>");
+  const std::size_t list_start = FindMarker(page, "<ul class='artist'>");
   if (list_start == std::string_view::npos) return false;
-  const std::size_t list_end = page.find("</ul>", list_start);
+  const std::size_t list_end = FindMarker(page, "</ul>", list_start);
   if (list_end == std::string_view::npos) return false;
   const std::string_view artists = page.substr(list_start, list_end - list_start);
 
   // Every entry is compared, in list order: two entries naming the artist are two artist pages.
-  for (std::size_t entry_start = artists.find("<li>"); entry_start != std::string_view::npos;) {
-    const std::size_t entry_end = artists.find("</li>", entry_start);
+  for (std::size_t entry_start = FindMarker(artists, "<li>"); entry_start != std::string_view::npos;) {
+    const std::size_t entry_end = FindMarker(artists, "</li>", entry_start);
     const std::string_view entry = artists.substr(
         entry_start, entry_end == std::string_view::npos ? std::string_view::npos : entry_end - entry_start);
     const std::string_view name = TrimWhitespace(ExtractBetween(entry, 0, {"<a href=\"", ">", "</a>"}));
@@ -52,7 +53,7 @@ bool SearchSite(lyric_source_host& host, const lyric_search_request& request,
                      source_guid);
     }
     if (entry_end == std::string_view::npos) break;
-    entry_start = artists.find("<li>", entry_end);
+    entry_start = FindMarker(artists, "<li>", entry_end);
   }
   return true;
 }

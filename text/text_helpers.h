@@ -51,6 +51,12 @@ namespace melodara {
 //     and a "<" as the very last byte is dropped the same way ("a<" gives "a").
 [[nodiscard]] std::string StripTags(std::string_view text);
 
+// Appends StripTags(text) to `out`, for a caller that puts the plain text after text of its
+// own: it is written where it ends up instead of being built aside and copied there.
+//
+//   out = "By: ";  AppendWithoutTags(out, "<b>Ann</b>");  // out == "By: Ann"
+void AppendWithoutTags(std::string& out, std::string_view text);
+
 // Replaces the occurrences of `search` in `text` by `replacement`, walking from the start:
 // after each replacement the next search starts one byte further on (`rescan` off) or at
 // the start of the replacement itself (`rescan` on). So with `rescan` off a search may
@@ -71,8 +77,14 @@ namespace melodara {
 // walk resumes after the whole replacement.
 //
 // Linear in the text and the result. `search` and `replacement` may view into `text`.
-// When memory runs out `text` is left as it was.
+// A replacement no longer than `search` is made in the text's own buffer, allocating
+// nothing; a longer one builds the result aside. When memory runs out `text` is left as
+// it was.
+//
+// With `from` only the part of `text` from that byte on is searched and changed, as if it
+// were the whole text; the bytes before it stay as they are. A `from` beyond the end
+// changes nothing.
 void ReplaceAll(std::string& text, std::string_view search, std::string_view replacement,
-                bool rescan);
+                bool rescan, std::size_t from = 0);
 
 }  // namespace melodara
