@@ -4,8 +4,9 @@
 #include <cstdint>
 
 #ifdef _WIN32
-extern "C" __declspec(dllimport) long __stdcall InterlockedIncrement(long volatile* value);
-extern "C" __declspec(dllimport) long __stdcall InterlockedDecrement(long volatile* value);
+// The compiler intrinsics that the system's InterlockedIncrement and InterlockedDecrement stand
+// for (full barriers), without bringing <windows.h> into every file that counts references.
+#include <intrin.h>
 #else
 #include <atomic>
 #endif
@@ -16,8 +17,8 @@ class atomic_counter {
  public:
   // Both return the new value.
 #ifdef _WIN32
-  std::int32_t increment() noexcept { return InterlockedIncrement(&value_); }
-  std::int32_t decrement() noexcept { return InterlockedDecrement(&value_); }
+  std::int32_t increment() noexcept { return _InterlockedIncrement(&value_); }
+  std::int32_t decrement() noexcept { return _InterlockedDecrement(&value_); }
 
  private:
   long volatile value_ = 0;

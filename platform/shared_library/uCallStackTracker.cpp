@@ -21,7 +21,11 @@ uCallStackTracker::uCallStackTracker(const char* label) : label_(label) {
   g_history.emplace_back(label);
 }
 
-uCallStackTracker::~uCallStackTracker() { t_open_scopes.pop_back(); }
+// Closes the innermost scope only when it is this object's: a destructor reached with another
+// object than its constructor leaves the scope open for tests to see.
+uCallStackTracker::~uCallStackTracker() {
+  if (!t_open_scopes.empty() && t_open_scopes.back() == label_) t_open_scopes.pop_back();
+}
 
 std::size_t shared_stack_depth(void) { return t_open_scopes.size(); }
 

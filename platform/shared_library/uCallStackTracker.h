@@ -5,13 +5,25 @@
 
 #include <cstddef>
 
-#if defined(_WIN32)
+#if !defined(_WIN32)
+#define SHARED_LIBRARY_API __attribute__((visibility("default")))
+#define SHARED_LIBRARY_CLASS SHARED_LIBRARY_API
+#else
+#if defined(SHARED_LIBRARY_BUILD)
 #define SHARED_LIBRARY_API __declspec(dllexport)
 #else
-#define SHARED_LIBRARY_API __attribute__((visibility("default")))
+#define SHARED_LIBRARY_API __declspec(dllimport)
+#endif
+#if defined(_MSC_VER)
+#define SHARED_LIBRARY_CLASS SHARED_LIBRARY_API
+#else
+// MinGW would export its own names for the members; shared.def exports them under the names
+// that the player's compiler gives them, which is what the component looks up.
+#define SHARED_LIBRARY_CLASS
+#endif
 #endif
 
-class SHARED_LIBRARY_API uCallStackTracker {
+class SHARED_LIBRARY_CLASS uCallStackTracker {
  public:
   explicit uCallStackTracker(const char* label);
   ~uCallStackTracker();
